@@ -1,0 +1,84 @@
+#pragma once
+// The main window: the tab control with the map pages, the order list and the other pages.
+
+#include "binview/map/colours.h"
+
+#include <QHash>
+#include <QMainWindow>
+
+#include <array>
+
+class QDateTimeEdit;
+class QLabel;
+class QMenu;
+class QPlainTextEdit;
+class QTabWidget;
+class QTableView;
+
+class QPieSeries;
+
+namespace binview {
+
+class Application;
+class BinTile;
+class OrderListModel;
+struct OverviewStats;
+
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit MainWindow(Application &app, QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+    QTabWidget *tabs() const { return tabs_; }
+    void showPage(int index);
+
+    BinTile *zoneTile(const QString &code) const { return zoneTiles_.value(code); }
+    BinTile *miniTile(const QString &code) const { return miniTiles_.value(code); }
+    void setBinColour(const QString &code, PackedColour colour);
+
+    QDateTime todayValue() const;
+    QDateTimeEdit *todayBox() const { return todayBox_; }
+
+    void showUsage(const OverviewStats &stats);
+    void setTodayInfo(const QString &text);
+    void setZoneTexts(const std::array<QString, 5> &texts);
+    QPieSeries *pieSeries() const { return pie_; }
+
+    OrderListModel *orderList() const { return orderList_; }
+    QTableView *orderView() const { return orderView_; }
+    // The order list's selected row, from 0; -1 when none is selected.
+    int selectedRow() const;
+
+    QMenu *binMenu() const { return binMenu_; }
+    QMenu *listMenu() const { return listMenu_; }
+
+private:
+    void buildOverviewPage(QWidget *page);
+    void buildZonePages();
+    void buildQueryPage(QWidget *page);
+    void buildOrderListPage(QWidget *page);
+    void buildForecastPage(QWidget *page);
+    void buildWelcomePage(QWidget *page);
+    void buildMenus();
+    void onTileRightClicked(const QString &tag);
+    void showListMenu(const QPoint &pos);
+    void showAll();
+
+    Application &app_;
+    QTabWidget *tabs_ = nullptr;
+    QList<QWidget *> pages_;
+    QHash<QString, BinTile *> zoneTiles_;
+    QHash<QString, BinTile *> miniTiles_;
+    QDateTimeEdit *todayBox_ = nullptr;
+    QLabel *usageLabel_ = nullptr;
+    QLabel *todayInfo_ = nullptr;
+    QPieSeries *pie_ = nullptr;
+    std::array<QPlainTextEdit *, 5> zoneTexts_{};
+    OrderListModel *orderList_ = nullptr;
+    QTableView *orderView_ = nullptr;
+    QMenu *binMenu_ = nullptr;
+    QMenu *listMenu_ = nullptr;
+};
+
+} // namespace binview

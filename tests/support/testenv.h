@@ -1,0 +1,34 @@
+#pragma once
+// A run folder of its own for each test, laid out like the real one.
+
+#include "binview/shell/application.h"
+#include "platform/testing/fakeseams.h"
+
+#include <QTemporaryDir>
+
+#include <memory>
+
+namespace testenv {
+
+struct RunFolder {
+    RunFolder();
+    QString path(const QString &relative) const { return dir.path() + u'/' + relative; }
+    QTemporaryDir dir;
+};
+
+// A run folder with both templates under dat/ (and, unless told otherwise, no live files).
+struct BinviewFixture {
+    BinviewFixture();
+    ~BinviewFixture();
+    // Creates the application and opens the main window, as a login would.
+    binview::Application &start();
+    RunFolder run;
+    platform::testing::FakeSeams fakes;
+    std::unique_ptr<binview::Application> app;
+};
+
+// Appends one record with the given fields straight through the store API.
+void addOrder(binview::OrderStore &store, const QString &orderNo, const QString &bin, const QString &model,
+              int quantity, double dateIn, double shipDate, const QString &remarks = {});
+
+} // namespace testenv
