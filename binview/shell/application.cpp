@@ -3,8 +3,10 @@
 #include "binview/map/bins.h"
 #include "binview/map/colours.h"
 #include "binview/map/overview.h"
+#include "binview/orders/ordercommands.h"
 #include "binview/orders/orderlist.h"
 #include "binview/shell/mainwindow.h"
+#include "binview/users/login.h"
 #include "platform/dates.h"
 #include "platform/files.h"
 #include "platform/ini.h"
@@ -69,8 +71,7 @@ void Application::startProgram()
 {
     // The five profile lists start empty (they are members of the run state).
     layOutLiveFiles();
-    // The login window comes first once it exists; until then the main window opens directly.
-    openMainWindow();
+    showLoginWindow(*this);
 }
 
 void Application::openMainWindow()
@@ -78,6 +79,7 @@ void Application::openMainWindow()
     if (mainWindow_)
         return;
     mainWindow_ = new MainWindow(*this);
+    installOrderCommands(*this, *mainWindow_);
     queryView_.setProviderPath(storePath());
     store_.open(storePath());
     mainWindow_->showPage(10);

@@ -286,6 +286,19 @@ void MainWindow::buildMenus()
     connect(all, &QAction::triggered, this, &MainWindow::showAll);
 }
 
+QAction *MainWindow::findAction(QMenu *menu, const QString &text)
+{
+    for (QAction *action : menu->actions()) {
+        if (action->text() == text)
+            return action;
+        if (QMenu *sub = action->menu()) {
+            if (QAction *found = findAction(sub, text))
+                return found;
+        }
+    }
+    return nullptr;
+}
+
 void MainWindow::onTileRightClicked(const QString &tag)
 {
     app_.state().currentBin = tag;

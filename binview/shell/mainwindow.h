@@ -50,6 +50,9 @@ public:
     // The order list's selected row, from 0; -1 when none is selected.
     int selectedRow() const;
 
+    // The first action with this text anywhere in the menu or its submenus.
+    static QAction *findAction(QMenu *menu, const QString &text);
+
     QMenu *binMenu() const { return binMenu_; }
     QMenu *listMenu() const { return listMenu_; }
 

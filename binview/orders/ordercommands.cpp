@@ -1,0 +1,9 @@
+#include "binview/orders/ordercommands.h"
+
+namespace binview {
+
+void installOrderCommands(Application &, MainWindow &)
+{
+}
+
+} // namespace binview
