@@ -8,7 +8,7 @@
 
 #include <QChart>
 #include <QChartView>
-#include <QDateTimeEdit>
+#include <QDateEdit>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -120,7 +120,9 @@ void MainWindow::buildOverviewPage(QWidget *page)
 
     auto *dateCaption = new QLabel(QStringLiteral("今日日期："), page);
     dateCaption->setGeometry(665, 20, 95, 18);
-    todayBox_ = new QDateTimeEdit(app_.seams().clock->now(), page);
+    const QDateTime now = app_.seams().clock->now();
+    todayTime_ = now.time();
+    todayBox_ = new QDateEdit(now.date(), page);
     todayBox_->setObjectName(QStringLiteral("日期框今日"));
     todayBox_->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
     todayBox_->setCalendarPopup(true);
@@ -326,7 +328,7 @@ void MainWindow::setBinColour(const QString &code, PackedColour colour)
 
 QDateTime MainWindow::todayValue() const
 {
-    return todayBox_->dateTime();
+    return QDateTime(todayBox_->date(), todayTime_);
 }
 
 void MainWindow::showUsage(const OverviewStats &stats)

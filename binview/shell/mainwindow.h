@@ -3,12 +3,13 @@
 
 #include "binview/map/colours.h"
 
+#include <QDateTime>
 #include <QHash>
 #include <QMainWindow>
 
 #include <array>
 
-class QDateTimeEdit;
+class QDateEdit;
 class QLabel;
 class QMenu;
 class QPlainTextEdit;
@@ -38,7 +39,7 @@ public:
     void setBinColour(const QString &code, PackedColour colour);
 
     QDateTime todayValue() const;
-    QDateTimeEdit *todayBox() const { return todayBox_; }
+    QDateEdit *todayBox() const { return todayBox_; }
 
     void showUsage(const OverviewStats &stats);
     void setTodayInfo(const QString &text);
@@ -73,7 +74,8 @@ private:
     QList<QWidget *> pages_;
     QHash<QString, BinTile *> zoneTiles_;
     QHash<QString, BinTile *> miniTiles_;
-    QDateTimeEdit *todayBox_ = nullptr;
+    QDateEdit *todayBox_ = nullptr;
+    QTime todayTime_; // the box shows a date; the reference moment keeps the time of opening
     QLabel *usageLabel_ = nullptr;
     QLabel *todayInfo_ = nullptr;
     QPieSeries *pie_ = nullptr;
