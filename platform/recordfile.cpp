@@ -107,20 +107,22 @@ bool RecordFile::create(const QString &path, const QStringList &schema, QString 
             *error = error_;
         return false;
     }
-    QSqlDatabase db = database();
-    QSqlQuery q(db);
-    bool ok = configure() && db.transaction();
-    ok = ok && q.exec(QStringLiteral("PRAGMA application_id=%1").arg(applicationId_));
-    for (const QString &statement : schema) {
-        if (!ok)
-            break;
-        ok = q.exec(statement);
+    bool ok = false;
+    {
+        QSqlDatabase db = database();
+        QSqlQuery q(db);
+        ok = configure() && db.transaction();
+        ok = ok && q.exec(QStringLiteral("PRAGMA application_id=%1").arg(applicationId_));
+        for (const QString &statement : schema) {
+            if (!ok)
+                break;
+            ok = q.exec(statement);
+        }
+        if (ok)
+            ok = db.commit();
+        if (!ok && error)
+            *error = q.lastError().text().isEmpty() ? db.lastError().text() : q.lastError().text();
     }
-    if (ok)
-        ok = db.commit();
-    if (!ok && error)
-        *error = q.lastError().text().isEmpty() ? db.lastError().text() : q.lastError().text();
-    q.finish();
     close();
     if (!ok)
         QFile::remove(path);

@@ -1,9 +1,12 @@
 #include "binview/map/colours.h"
 
 #include "binview/map/orderstore.h"
+#include "platform/dates.h"
 #include "platform/ini.h"
 
 #include <QHash>
+
+#include <algorithm>
 
 namespace binview {
 
@@ -26,25 +29,51 @@ ColourPassResult colourPass(const QueryView &view, double now, const QString &ta
     result.rows = view.rowCount();
 
     // The last row of a bin decides its word; sections are created in order of first appearance,
-    // exactly as writing row by row would.
-    QStringList order;
-    QHash<QString, QString> word; // by section name as the table matches it
+    // exactly as writing row by row would. Rows are grouped by their exact bin text first (cheap),
+    // then by the section name as the table matches it (trimmed, any letter case).
+    struct Seen {
+        int first = 0;
+        int last = 0;
+        QString word;
+    };
+    QHash<QString, Seen> byText;
+    QStringList texts;
     for (int i = 1; i <= result.rows; ++i) {
         const QString bin = view.cellText(i, BinCode);
         const double ship = view.cellDate(i, ShipDate);
-        const bool empty = view.cellText(i, ShipDate).isEmpty();
+        // An empty ship-date cell reads back as the minimum date, and only an empty one does.
+        const QString w = colourWord(ship, ship == platform::kMinDate, now);
+        auto it = byText.find(bin);
+        if (it == byText.end()) {
+            byText.insert(bin, Seen{i, i, w});
+            texts.append(bin);
+        } else {
+            it->last = i;
+            it->word = w;
+        }
+    }
+    QHash<QString, Seen> bySection;
+    QList<QPair<int, QString>> order; // first row, section key
+    for (const QString &bin : texts) {
+        const Seen &seen = byText[bin];
         const QString key = bin.trimmed().toLower();
-        if (!word.contains(key))
-            order.append(bin);
-        word.insert(key, colourWord(ship, empty, now));
+        auto it = bySection.find(key);
+        if (it == bySection.end()) {
+            bySection.insert(key, seen);
+            order.append({seen.first, bin});
+        } else if (seen.last > it->last) {
+            it->last = seen.last;
+            it->word = seen.word;
+        }
     }
     if (order.isEmpty())
         return result;
+    std::sort(order.begin(), order.end());
 
     platform::IniDocument table;
     table.load(tablePath);
-    for (const QString &bin : order) {
-        if (table.setValue(bin, kColourKey, word.value(bin.trimmed().toLower())))
+    for (const auto &[first, bin] : order) {
+        if (table.setValue(bin, kColourKey, bySection.value(bin.trimmed().toLower()).word))
             ++result.binsWritten;
     }
     if (table.isModified()) {

@@ -19,8 +19,10 @@ public:
     Application(const platform::Seams &seams, const QString &runDir, QObject *parent = nullptr);
     ~Application() override;
 
-    // Lays out missing live files and opens the first window.
+    // Lays out missing live files and opens the first window (the login).
     void startProgram();
+    // Creates the live store and colour table from the templates when they are absent.
+    void layOutLiveFiles();
     void openMainWindow();
     void mapRefresh();
     void fullRefresh();
@@ -48,7 +50,6 @@ public:
     QString colourTablePath() const;
 
 private:
-    void layOutLiveFiles();
 
     platform::Seams seams_;
     QString runDir_;

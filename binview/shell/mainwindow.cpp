@@ -5,6 +5,7 @@
 #include "binview/orders/orderlist.h"
 #include "binview/shell/application.h"
 #include "binview/shell/bintile.h"
+#include "binview/shell/zonetextbox.h"
 
 #include <QChart>
 #include <QChartView>
@@ -178,11 +179,9 @@ void MainWindow::buildZonePages()
         auto *group = new QGroupBox(QStringLiteral("库位总览"), pages_[z + 1]);
         group->setObjectName(QStringLiteral("分组框") + letter);
         group->setGeometry(8, 350, 750, 140);
-        auto *text = new QPlainTextEdit(group);
+        auto *text = new ZoneTextBox(group);
         text->setObjectName(QStringLiteral("编辑框") + letter + u'Q');
         text->setGeometry(7, 18, 736, 117);
-        text->setReadOnly(true);
-        text->setLineWrapMode(QPlainTextEdit::WidgetWidth);
         zoneTexts_[static_cast<size_t>(z)] = text;
     }
 }
@@ -354,7 +353,12 @@ void MainWindow::setTodayInfo(const QString &text)
 void MainWindow::setZoneTexts(const std::array<QString, 5> &texts)
 {
     for (size_t z = 0; z < 5; ++z)
-        zoneTexts_[z]->setPlainText(texts[z]);
+        zoneTexts_[z]->setZoneText(texts[z]);
+}
+
+QString MainWindow::zoneText(int zone) const
+{
+    return zoneTexts_.at(static_cast<size_t>(zone))->zoneText();
 }
 
 int MainWindow::selectedRow() const

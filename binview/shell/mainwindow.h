@@ -24,6 +24,7 @@ class Application;
 class BinTile;
 class OrderListModel;
 struct OverviewStats;
+class ZoneTextBox;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -45,6 +46,8 @@ public:
     void setTodayInfo(const QString &text);
     void setZoneTexts(const std::array<QString, 5> &texts);
     QPieSeries *pieSeries() const { return pie_; }
+    // Zone order text of zone 0 (A) to 4 (E), as its box shows it once on screen.
+    QString zoneText(int zone) const;
 
     OrderListModel *orderList() const { return orderList_; }
     QTableView *orderView() const { return orderView_; }
@@ -79,7 +82,7 @@ private:
     QLabel *usageLabel_ = nullptr;
     QLabel *todayInfo_ = nullptr;
     QPieSeries *pie_ = nullptr;
-    std::array<QPlainTextEdit *, 5> zoneTexts_{};
+    std::array<ZoneTextBox *, 5> zoneTexts_{};
     OrderListModel *orderList_ = nullptr;
     QTableView *orderView_ = nullptr;
     QMenu *binMenu_ = nullptr;

@@ -23,7 +23,8 @@ BinviewFixture::~BinviewFixture() = default;
 binview::Application &BinviewFixture::start()
 {
     app = std::make_unique<binview::Application>(fakes.seams(), run.dir.path());
-    app->startProgram();
+    app->layOutLiveFiles();
+    app->openMainWindow();
     return *app;
 }
 

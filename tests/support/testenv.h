@@ -20,7 +20,8 @@ struct RunFolder {
 struct BinviewFixture {
     BinviewFixture();
     ~BinviewFixture();
-    // Creates the application and opens the main window, as a login would.
+    // Creates the application, lays out the live files and opens the main window, as a
+    // successful login would.
     binview::Application &start();
     RunFolder run;
     platform::testing::FakeSeams fakes;
