@@ -120,14 +120,14 @@ void MainWindow::buildOverviewPage(QWidget *page)
     }
 
     auto *dateCaption = new QLabel(QStringLiteral("今日日期："), page);
-    dateCaption->setGeometry(665, 20, 95, 18);
+    dateCaption->setGeometry(662, 20, 100, 18);
     const QDateTime now = app_.seams().clock->now();
     todayTime_ = now.time();
     todayBox_ = new QDateEdit(now.date(), page);
     todayBox_->setObjectName(QStringLiteral("日期框今日"));
     todayBox_->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
     todayBox_->setCalendarPopup(true);
-    todayBox_->setGeometry(665, 40, 95, 24);
+    todayBox_->setGeometry(662, 40, 100, 24);
 
     auto *group = new QGroupBox(QStringLiteral("库位总览"), page);
     group->setObjectName(QStringLiteral("分组框库位总览"));
@@ -139,7 +139,7 @@ void MainWindow::buildOverviewPage(QWidget *page)
     auto *chart = new QChart;
     chart->setTitle(QStringLiteral("库位使用率"));
     chart->setMargins(QMargins(0, 0, 0, 0));
-    chart->legend()->setAlignment(Qt::AlignRight);
+    chart->legend()->setAlignment(Qt::AlignBottom);
     pie_ = new QPieSeries(chart);
     pie_->append(QStringLiteral("已用库位"), 0);
     pie_->append(QStringLiteral("剩余库位"), 0);
