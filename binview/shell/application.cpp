@@ -2,6 +2,7 @@
 
 #include "binview/map/bins.h"
 #include "binview/map/colours.h"
+#include "binview/maintenance/maintenance.h"
 #include "binview/map/overview.h"
 #include "binview/orders/ordercommands.h"
 #include "binview/orders/orderlist.h"
@@ -80,6 +81,7 @@ void Application::openMainWindow()
         return;
     mainWindow_ = new MainWindow(*this);
     installOrderCommands(*this, *mainWindow_);
+    installMaintenance(*this, *mainWindow_);
     queryView_.setProviderPath(storePath());
     store_.open(storePath());
     mainWindow_->showPage(10);
@@ -87,7 +89,7 @@ void Application::openMainWindow()
     showStoreProblem();
     orderListFill();
     mapRefresh();
-    // The start-up reminder follows here once settings exist.
+    showStartupReminder(*this);
 }
 
 void Application::showStoreProblem()
