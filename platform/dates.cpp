@@ -8,7 +8,9 @@ namespace platform {
 
 namespace {
 
-const QDate kEpoch(1899, 12, 30);
+// 1899-12-30 as a Julian day: a constant, so that dates work during static initialisation too.
+constexpr qint64 kEpochJulianDay = 2415019;
+constexpr QDate kEpoch = QDate::fromJulianDay(kEpochJulianDay);
 constexpr qint64 kSecondsPerDay = 86400;
 
 struct Split {
