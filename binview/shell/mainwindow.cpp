@@ -5,6 +5,7 @@
 #include "binview/orders/orderlist.h"
 #include "binview/shell/application.h"
 #include "binview/shell/bintile.h"
+#include "binview/shell/navigation.h"
 #include "binview/shell/zonetextbox.h"
 
 #include <QChart>
@@ -12,6 +13,7 @@
 #include <QDateEdit>
 #include <QGroupBox>
 #include <QHeaderView>
+#include <QIcon>
 #include <QLabel>
 #include <QMenu>
 #include <QPieSeries>
@@ -20,6 +22,13 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTableView>
+#include <QVBoxLayout>
+
+// Resources compiled into a static library are registered by hand.
+static void initBinviewResources()
+{
+    Q_INIT_RESOURCE(binview);
+}
 
 namespace binview {
 
@@ -55,17 +64,24 @@ MainWindow::MainWindow(Application &app, QWidget *parent) : QMainWindow(parent),
 {
     setObjectName(QStringLiteral("主窗口"));
     setWindowTitle(kTitle);
+    initBinviewResources();
+    setWindowIcon(QIcon(QStringLiteral(":/binview/icons/binview.png")));
     setAttribute(Qt::WA_DeleteOnClose, false);
 
     auto *central = new QWidget(this);
     setCentralWidget(central);
+    auto *layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
     auto *strip = new QWidget(central);
     strip->setObjectName(QStringLiteral("工具条区"));
-    strip->setGeometry(0, 0, 772, kStripHeight);
+    strip->setFixedHeight(kStripHeight);
+    layout->addWidget(strip);
 
+    // The tab control fills the window below the strip.
     tabs_ = new QTabWidget(central);
     tabs_->setObjectName(QStringLiteral("选择夹"));
-    tabs_->setGeometry(0, kStripHeight, 772, 609 - kStripHeight);
+    layout->addWidget(tabs_, 1);
     for (const QString &title : kPageTitles) {
         auto *page = new QWidget;
         page->setObjectName(QStringLiteral("选择夹页%1").arg(pages_.size()));
@@ -80,6 +96,7 @@ MainWindow::MainWindow(Application &app, QWidget *parent) : QMainWindow(parent),
     buildForecastPage(pages_[8]);
     buildWelcomePage(pages_[10]);
     buildMenus();
+    navigation_ = new Navigation(app_, *this);
 
     setFixedSize(772, 609);
 }

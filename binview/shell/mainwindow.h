@@ -22,6 +22,7 @@ namespace binview {
 
 class Application;
 class BinTile;
+class Navigation;
 class OrderListModel;
 struct OverviewStats;
 class ZoneTextBox;
@@ -57,6 +58,7 @@ public:
     // The first action with this text anywhere in the menu or its submenus.
     static QAction *findAction(QMenu *menu, const QString &text);
 
+    Navigation *navigation() const { return navigation_; }
     QMenu *binMenu() const { return binMenu_; }
     QMenu *listMenu() const { return listMenu_; }
 
@@ -87,6 +89,7 @@ private:
     QTableView *orderView_ = nullptr;
     QMenu *binMenu_ = nullptr;
     QMenu *listMenu_ = nullptr;
+    Navigation *navigation_ = nullptr;
 };
 
 } // namespace binview

@@ -52,6 +52,7 @@ private Q_SLOTS:
         MainWindow *w = app.mainWindow();
         QVERIFY(w);
         QCOMPARE(w->size(), QSize(772, 609));
+        QVERIFY(!w->windowIcon().isNull());
         QVERIFY(w->windowTitle().startsWith(QStringLiteral("仓库库位管理系统   Brenmark出品 官方网站")));
         QTabWidget *tabs = w->findChild<QTabWidget *>(QStringLiteral("选择夹"));
         QVERIFY(tabs);
