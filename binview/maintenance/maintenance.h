@@ -2,6 +2,8 @@
 // Backup and history, initialisation, printing, settings with the start-up reminder, and the
 // short-term forecast chart.
 
+#include <QDate>
+#include <QImage>
 #include <QString>
 
 namespace binview {
@@ -22,5 +24,13 @@ void printMapCommand(Application &app);      // "打印库位图"
 void clearForecastChart(Application &app);   // part of "短期预警"
 // Saves the picture of the welcome page's canvas area (what the tab control shows there).
 bool saveMapPicture(Application &app, const QString &path);
+
+// The map page picture: the 767 x 509 area at (2, 8) of the tab page area, as the page in
+// front shows it.
+QImage mapPagePicture(Application &app);
+// The picture as Windows bitmap file data ("BM" header), the form every picture file is saved in.
+QByteArray bitmapFileData(const QImage &image);
+// The backup folder's name for a day: "2009年3月1日".
+QString backupFolderName(const QDate &day);
 
 } // namespace binview

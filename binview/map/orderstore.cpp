@@ -197,12 +197,14 @@ int OrderStore::recordNumber() const
     return current_ < 0 ? 0 : static_cast<int>(current_) + 1;
 }
 
-void OrderStore::skip(int step)
+bool OrderStore::skip(int step)
 {
-    if (rows_.empty())
-        return;
+    if (rows_.empty() || current_ < 0)
+        return false;
     const qsizetype last = static_cast<qsizetype>(rows_.size()) - 1;
+    const qsizetype before = current_;
     current_ = std::clamp<qsizetype>(current_ + step, 0, last);
+    return current_ != before;
 }
 
 const OrderRecord *OrderStore::current() const

@@ -74,7 +74,9 @@ public:
     void first();
     int count();
     int recordNumber() const; // 1-based; 0 when there is no current record
-    void skip(int step = 1);
+    // Moves the current record by step, stopping at the first and the last record; false when
+    // it could not move (the walk has reached an end).
+    bool skip(int step = 1);
     QVariant read(const QString &field) const;
     QString readText(const QString &field) const;
     QString readDisplay(const QString &field) const;

@@ -368,14 +368,7 @@ void rewriteSelectedRow(MainWindow &window, const OrderListModel::Row &row)
     OrderListModel *list = window.orderList();
     if (selected < 0 || selected >= list->rowCount())
         return;
-    // The model offers no in-place edit: rebuild it with the one row replaced.
-    std::vector<OrderListModel::Row> rows;
-    rows.reserve(static_cast<size_t>(list->rowCount()));
-    for (int i = 0; i < list->rowCount(); ++i)
-        rows.push_back(i == selected ? row : list->row(i));
-    list->clear();
-    list->appendRows(std::move(rows));
-    window.orderView()->selectRow(selected);
+    list->setRow(selected, row);
 }
 
 } // namespace binview

@@ -226,7 +226,7 @@ void OrderDetailsDialog::step(int direction)
             showRecord(store.current());
             return;
         }
-    } else if (stepRecord(store, direction)) {
+    } else if (store.skip(direction)) {
         showRecord(store.current());
         return;
     }

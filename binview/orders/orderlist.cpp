@@ -82,6 +82,14 @@ void OrderListModel::appendRows(std::vector<Row> rows)
     endInsertRows();
 }
 
+void OrderListModel::setRow(int index, Row row)
+{
+    if (index < 0 || index >= rowCount())
+        return;
+    rows_[static_cast<size_t>(index)] = std::move(row);
+    Q_EMIT dataChanged(this->index(index, 0), this->index(index, 6));
+}
+
 OrderListModel::Row currentRecordRow(const OrderStore &store)
 {
     OrderListModel::Row row;

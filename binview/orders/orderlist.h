@@ -25,6 +25,7 @@ public:
 
     void clear();
     void appendRows(std::vector<Row> rows);
+    void setRow(int index, Row row);
     const Row &row(int index) const { return rows_.at(static_cast<size_t>(index)); }
     QString cell(int row, int column) const; // column from 0
 

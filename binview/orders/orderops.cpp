@@ -77,19 +77,6 @@ QString binBalloonText(const QueryView &view, const QString &bin)
     return text;
 }
 
-bool stepRecord(OrderStore &store, int step)
-{
-    // The store clamps at both ends and has no end-of-file position: an end is a step that
-    // would leave the range.
-    const int before = store.recordNumber();
-    if (before == 0 || step == 0)
-        return false;
-    if ((step > 0 && before + step > store.count()) || (step < 0 && before + step < 1))
-        return false;
-    store.skip(step);
-    return store.recordNumber() != before;
-}
-
 std::vector<OrderListModel::Row> searchRows(OrderStore &store, const RecordCondition &condition)
 {
     std::vector<OrderListModel::Row> rows;
@@ -100,7 +87,7 @@ std::vector<OrderListModel::Row> searchRows(OrderStore &store, const RecordCondi
         if (!store.find(condition))
             break; // nothing further matches
         rows.push_back(currentRecordRow(store));
-        if (!stepRecord(store, 1))
+        if (!store.skip(1))
             break; // the match was the last record
     }
     return rows;
@@ -177,7 +164,7 @@ bool clearShipped(OrderStore &store, double today, QStringList *bins)
                 return false;
             }
         }
-        if (!stepRecord(store, 1))
+        if (!store.skip(1))
             break;
     }
     if (!removed.isEmpty() && !store.purge()) {

@@ -47,9 +47,6 @@ bool binOccupied(const QueryView &view, const QString &bin);
 // The balloon text of "查看详情": the last row of the bin wins; empty for a free bin.
 QString binBalloonText(const QueryView &view, const QString &bin);
 
-// Moves the current record one step; false (and nothing moves) past either end.
-bool stepRecord(OrderStore &store, int step);
-
 using RecordCondition = std::function<bool(const OrderRecord &)>;
 
 // Every record that satisfies the condition, once each, in store order, as list rows. Starts

@@ -7,13 +7,13 @@
 #include "binview/shell/application.h"
 #include "binview/shell/mainwindow.h"
 #include "binview/users/usercommands.h"
+#include "platform/desktools.h"
 
 #include <QApplication>
 #include <QDialog>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QStandardPaths>
 #include <QStyle>
 #include <QTabWidget>
 #include <QToolBar>
@@ -23,22 +23,6 @@
 namespace binview {
 
 namespace {
-
-// The first installed program of a list; the Windows tool names where those exist.
-QString firstInstalled(const QStringList &candidates, const QString &windowsName)
-{
-#ifdef Q_OS_WIN
-    Q_UNUSED(candidates);
-    return windowsName;
-#else
-    Q_UNUSED(windowsName);
-    for (const QString &name : candidates) {
-        if (!QStandardPaths::findExecutable(name).isEmpty())
-            return name;
-    }
-    return candidates.first();
-#endif
-}
 
 QString executable(const QString &name)
 {
@@ -50,28 +34,6 @@ QString executable(const QString &name)
 }
 
 } // namespace
-
-QString ToolPrograms::calculator()
-{
-    return firstInstalled({QStringLiteral("gnome-calculator"), QStringLiteral("kcalc"), QStringLiteral("galculator"),
-                           QStringLiteral("mate-calc"), QStringLiteral("qalculate-gtk"), QStringLiteral("xcalc")},
-                          QStringLiteral("calc.exe"));
-}
-
-QString ToolPrograms::paint()
-{
-    return firstInstalled({QStringLiteral("kolourpaint"), QStringLiteral("pinta"), QStringLiteral("drawing"),
-                           QStringLiteral("mtpaint"), QStringLiteral("gimp")},
-                          QStringLiteral("mspaint.exe"));
-}
-
-QString ToolPrograms::editor()
-{
-    return firstInstalled({QStringLiteral("gnome-text-editor"), QStringLiteral("gedit"), QStringLiteral("mousepad"),
-                           QStringLiteral("kate"), QStringLiteral("xed"), QStringLiteral("pluma"),
-                           QStringLiteral("leafpad"), QStringLiteral("featherpad")},
-                          QStringLiteral("notepad.exe"));
-}
 
 QString messageBoardAddress()
 {
@@ -132,9 +94,9 @@ void Navigation::buildMenuBar()
     add(settings, QStringLiteral("程序初始"), [this] { initialiseCommand(app_); });
 
     QMenu *tools = bar->addMenu(QStringLiteral("工具箱"));
-    add(tools, QStringLiteral("计算器"), [this] { startTool(ToolPrograms::calculator()); });
-    add(tools, QStringLiteral("画图板"), [this] { startTool(ToolPrograms::paint()); });
-    add(tools, QStringLiteral("记事本"), [this] { startTool(ToolPrograms::editor()); });
+    add(tools, QStringLiteral("计算器"), [this] { startTool(platform::deskToolProgram(platform::DeskTool::Calculator)); });
+    add(tools, QStringLiteral("画图板"), [this] { startTool(platform::deskToolProgram(platform::DeskTool::Paint)); });
+    add(tools, QStringLiteral("记事本"), [this] { startTool(platform::deskToolProgram(platform::DeskTool::Notepad)); });
     add(tools, QStringLiteral("查手"), [this] { startCompanion(); });
 
     QMenu *help = bar->addMenu(QStringLiteral("说明文件"));

@@ -13,13 +13,6 @@ namespace binview {
 class Application;
 class MainWindow;
 
-// The desktop tools and where to look for them on this platform.
-struct ToolPrograms {
-    static QString calculator();
-    static QString paint();
-    static QString editor();
-};
-
 inline const QString kIntranetHost = QStringLiteral("192.168.1.10");
 // The maker's message board on the intranet server.
 QString messageBoardAddress();

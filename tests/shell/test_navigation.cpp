@@ -6,6 +6,7 @@
 #include "binview/shell/mainwindow.h"
 #include "binview/shell/navigation.h"
 #include "platform/dates.h"
+#include "platform/desktools.h"
 #include "platform/ini.h"
 
 #include "support/testenv.h"
@@ -216,9 +217,9 @@ private Q_SLOTS:
         menuBarAction(w, QStringLiteral("工具箱"), QStringLiteral("记事本"))->trigger();
         QCOMPARE(f.fakes.shell.started.size(), 4);
         QCOMPARE(f.fakes.shell.started[0], QStringList{run + QStringLiteral("/dat/mivo")});
-        QCOMPARE(f.fakes.shell.started[1], QStringList{ToolPrograms::calculator()});
-        QCOMPARE(f.fakes.shell.started[2], QStringList{ToolPrograms::paint()});
-        QCOMPARE(f.fakes.shell.started[3], QStringList{ToolPrograms::editor()});
+        QCOMPARE(f.fakes.shell.started[1], QStringList{platform::deskToolProgram(platform::DeskTool::Calculator)});
+        QCOMPARE(f.fakes.shell.started[2], QStringList{platform::deskToolProgram(platform::DeskTool::Paint)});
+        QCOMPARE(f.fakes.shell.started[3], QStringList{platform::deskToolProgram(platform::DeskTool::Notepad)});
 
         menuBarAction(w, QStringLiteral("说明文件"), QStringLiteral("帮助文件"))->trigger();
         toolAction(w, QStringLiteral("使用说明"))->trigger();
