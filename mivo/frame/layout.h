@@ -2,6 +2,7 @@
 // Small helpers for the fixed window layouts of the tool bar's windows.
 
 #include <QPoint>
+#include <QPushButton>
 #include <QRect>
 #include <QWidget>
 
@@ -23,6 +24,14 @@ T *place(QWidget *parent, const char16_t *name, const QRect &geometry, Args &&..
     w->setObjectName(QString::fromUtf16(name));
     w->setGeometry(geometry);
     return w;
+}
+
+// A flat push button, as the tool bar's windows use them.
+inline QPushButton *flatButton(QWidget *parent, const char16_t *name, const QRect &geometry, const QString &text)
+{
+    auto *b = place<QPushButton>(parent, name, geometry, text);
+    b->setFlat(true);
+    return b;
 }
 
 } // namespace mivo

@@ -36,13 +36,6 @@ const Texts &texts()
     return t;
 }
 
-QPushButton *flatButton(QWidget *parent, const char16_t *name, const QRect &geometry, const QString &text)
-{
-    auto *b = place<QPushButton>(parent, name, geometry, text);
-    b->setFlat(true);
-    return b;
-}
-
 // A page holding one group box without caption at the common place.
 QGroupBox *pageGroup(QTabWidget *tabs, const QString &caption, const char16_t *groupName)
 {

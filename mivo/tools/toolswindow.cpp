@@ -43,13 +43,6 @@ const Texts &texts()
     return t;
 }
 
-QPushButton *flatButton(QWidget *parent, const char16_t *name, const QRect &geometry, const QString &text)
-{
-    auto *b = place<QPushButton>(parent, name, geometry, text);
-    b->setFlat(true);
-    return b;
-}
-
 } // namespace
 
 ToolsWindow::ToolsWindow(const platform::Seams &seams, QWidget *owner)

@@ -35,29 +35,9 @@ double day(int y, int m, int d)
     return platform::dateFromDateTime(QDateTime(QDate(y, m, d), QTime(0, 0)));
 }
 
-Application &startApp(testenv::BinviewFixture &f)
-{
-    Application &app = f.start();
-    app.openMainWindow(); // harmless when the start already opened it
-    return app;
-}
-
-QString colourOf(Application &app, const QString &bin)
-{
-    return platform::readProfileString(app.colourTablePath(), bin, QStringLiteral("颜色"));
-}
-
-template <typename T> T *child(QWidget *w, const char *name)
-{
-    T *c = w->findChild<T *>(QString::fromUtf8(name));
-    if (!c)
-        qWarning("no control %s", name);
-    return c;
-}
-
 void click(QWidget *w, const char *name)
 {
-    QTest::mouseClick(child<QPushButton>(w, name), Qt::LeftButton);
+    QTest::mouseClick(testenv::child<QPushButton>(w, name), Qt::LeftButton);
 }
 
 // Four records: A1; B2 with a ship date; C3 pending; B2 again as other goods (a shared bin).
@@ -94,7 +74,7 @@ int openOnRow(testenv::BinviewFixture &f, Application &app, int row, std::functi
 
 QString shownOrderNo(QDialog *d)
 {
-    return child<QLineEdit>(d, "编辑框订单号")->text();
+    return testenv::child<QLineEdit>(d, "编辑框订单号")->text();
 }
 
 bool failRemarksWrites(const QString &storePath)
@@ -120,7 +100,7 @@ private Q_SLOTS:
     void noSelectedRow()
     {
         testenv::BinviewFixture f;
-        Application &app = startApp(f);
+        Application &app = f.start();
         addFour(app);
         app.mainWindow()->orderView()->clearSelection();
         openOrderDetails(app);
@@ -133,7 +113,7 @@ private Q_SLOTS:
     void opensOnTheFirstRecordOfASharedBinWithItsDates()
     {
         testenv::BinviewFixture f;
-        Application &app = startApp(f);
+        Application &app = f.start();
         addFour(app);
         openOnRow(f, app, 3, [&](QDialog *d) {
             QCOMPARE(d->windowTitle(), QStringLiteral("订单明细—更新订单"));
@@ -141,29 +121,29 @@ private Q_SLOTS:
             QVERIFY(d->isModal());
             // Row 3 is the other-goods record of B2; the window shows B2's first record.
             QCOMPARE(shownOrderNo(d), QStringLiteral("2008-02"));
-            QCOMPARE(child<QLineEdit>(d, "编辑框区域")->text(), QStringLiteral("B2"));
-            QCOMPARE(child<QLineEdit>(d, "编辑框型号")->text(), QStringLiteral("VC2"));
-            QCOMPARE(child<QLineEdit>(d, "编辑框订单数量")->text(), QStringLiteral("20"));
-            QCOMPARE(child<QPlainTextEdit>(d, "编辑框备注")->toPlainText(), QStringLiteral("二"));
-            QCOMPARE(child<QGroupBox>(d, "分组框入库日期")->title(), QStringLiteral("入库日期2008年6月2日"));
-            QCOMPARE(child<QGroupBox>(d, "分组框出货日期")->title(), QStringLiteral("出货日期2008年6月28日"));
+            QCOMPARE(testenv::child<QLineEdit>(d, "编辑框区域")->text(), QStringLiteral("B2"));
+            QCOMPARE(testenv::child<QLineEdit>(d, "编辑框型号")->text(), QStringLiteral("VC2"));
+            QCOMPARE(testenv::child<QLineEdit>(d, "编辑框订单数量")->text(), QStringLiteral("20"));
+            QCOMPARE(testenv::child<QPlainTextEdit>(d, "编辑框备注")->toPlainText(), QStringLiteral("二"));
+            QCOMPARE(testenv::child<QGroupBox>(d, "分组框入库日期")->title(), QStringLiteral("入库日期2008年6月2日"));
+            QCOMPARE(testenv::child<QGroupBox>(d, "分组框出货日期")->title(), QStringLiteral("出货日期2008年6月28日"));
             // The date group is loaded from the record, not left on "待定".
-            QCOMPARE(child<QDateEdit>(d, "日期框1")->date(), QDate(2008, 6, 2));
-            QCOMPARE(child<QDateEdit>(d, "日期框2")->date(), QDate(2008, 6, 28));
-            QVERIFY(child<QRadioButton>(d, "选择框出货日期")->isChecked());
+            QCOMPARE(testenv::child<QDateEdit>(d, "日期框1")->date(), QDate(2008, 6, 2));
+            QCOMPARE(testenv::child<QDateEdit>(d, "日期框2")->date(), QDate(2008, 6, 28));
+            QVERIFY(testenv::child<QRadioButton>(d, "选择框出货日期")->isChecked());
             for (const char *name : {"编辑框订单号", "编辑框型号", "编辑框订单数量", "选择框区域", "编辑框区域",
                                      "分组框入库日期", "分组框出货日期", "编辑框备注"})
-                QVERIFY2(!child<QWidget>(d, name)->isEnabled(), name);
+                QVERIFY2(!testenv::child<QWidget>(d, name)->isEnabled(), name);
             for (const char *name : {"按钮上一条", "按钮下一条", "按钮删除", "按钮修改", "按钮取消"})
-                QVERIFY2(child<QWidget>(d, name)->isEnabled(), name);
-            QCOMPARE(child<QPushButton>(d, "按钮上一条")->text(), QStringLiteral("<<="));
-            QCOMPARE(child<QPushButton>(d, "按钮下一条")->text(), QStringLiteral("=>>"));
-            QCOMPARE(child<QPushButton>(d, "按钮修改")->text(), QStringLiteral("修改"));
+                QVERIFY2(testenv::child<QWidget>(d, name)->isEnabled(), name);
+            QCOMPARE(testenv::child<QPushButton>(d, "按钮上一条")->text(), QStringLiteral("<<="));
+            QCOMPARE(testenv::child<QPushButton>(d, "按钮下一条")->text(), QStringLiteral("=>>"));
+            QCOMPARE(testenv::child<QPushButton>(d, "按钮修改")->text(), QStringLiteral("修改"));
             // A pending record opens on "待定".
             click(d, "按钮下一条");
             QCOMPARE(shownOrderNo(d), QStringLiteral("2008-03"));
-            QCOMPARE(child<QGroupBox>(d, "分组框出货日期")->title(), QStringLiteral("出货日期待定"));
-            QVERIFY(child<QRadioButton>(d, "单选框出货日期待定")->isChecked());
+            QCOMPARE(testenv::child<QGroupBox>(d, "分组框出货日期")->title(), QStringLiteral("出货日期待定"));
+            QVERIFY(testenv::child<QRadioButton>(d, "单选框出货日期待定")->isChecked());
             click(d, "按钮取消");
         });
         QCOMPARE(app.state().selectedBin, QStringLiteral("B2"));
@@ -175,7 +155,7 @@ private Q_SLOTS:
     void outOfDateRowOpensEmpty()
     {
         testenv::BinviewFixture f;
-        Application &app = startApp(f);
+        Application &app = f.start();
         addFour(app);
         OrderStore &s = app.store();
         s.first();
@@ -183,11 +163,11 @@ private Q_SLOTS:
         s.purge(); // A1 gone, the list still shows it
         openOnRow(f, app, 0, [&](QDialog *d) {
             QVERIFY(shownOrderNo(d).isEmpty());
-            QVERIFY(child<QLineEdit>(d, "编辑框区域")->text().isEmpty());
-            QVERIFY(child<QGroupBox>(d, "分组框入库日期")->title().isEmpty());
-            QVERIFY(child<QGroupBox>(d, "分组框出货日期")->title().isEmpty());
-            QVERIFY(!child<QWidget>(d, "按钮修改")->isEnabled());
-            QVERIFY(!child<QWidget>(d, "按钮删除")->isEnabled());
+            QVERIFY(testenv::child<QLineEdit>(d, "编辑框区域")->text().isEmpty());
+            QVERIFY(testenv::child<QGroupBox>(d, "分组框入库日期")->title().isEmpty());
+            QVERIFY(testenv::child<QGroupBox>(d, "分组框出货日期")->title().isEmpty());
+            QVERIFY(!testenv::child<QWidget>(d, "按钮修改")->isEnabled());
+            QVERIFY(!testenv::child<QWidget>(d, "按钮删除")->isEnabled());
             click(d, "按钮下一条");
             QCOMPARE(shownOrderNo(d), QStringLiteral("2008-02"));
             click(d, "按钮取消");
@@ -198,7 +178,7 @@ private Q_SLOTS:
     void steppingPastBothEnds()
     {
         testenv::BinviewFixture f;
-        Application &app = startApp(f);
+        Application &app = f.start();
         addFour(app);
         QStringList seen;
         openOnRow(f, app, 1, [&](QDialog *d) {
@@ -210,7 +190,7 @@ private Q_SLOTS:
                 click(d, "按钮下一条");
                 seen << shownOrderNo(d);
             }
-            QCOMPARE(child<QLineEdit>(d, "编辑框区域")->text(), QStringLiteral("B2"));
+            QCOMPARE(testenv::child<QLineEdit>(d, "编辑框区域")->text(), QStringLiteral("B2"));
             click(d, "按钮上一条");
             seen << shownOrderNo(d);
         });
@@ -227,19 +207,19 @@ private Q_SLOTS:
     void saveKeepsTheStoredDatesUnlessChanged()
     {
         testenv::BinviewFixture f;
-        Application &app = startApp(f);
+        Application &app = f.start();
         addFour(app);
         // Only the quantity and the remarks change.
         const int result = openOnRow(f, app, 1, [&](QDialog *d) {
             click(d, "按钮修改");
-            QCOMPARE(child<QPushButton>(d, "按钮修改")->text(), QStringLiteral("确定"));
+            QCOMPARE(testenv::child<QPushButton>(d, "按钮修改")->text(), QStringLiteral("确定"));
             for (const char *name : {"按钮删除", "按钮上一条", "按钮下一条"})
-                QVERIFY2(!child<QWidget>(d, name)->isEnabled(), name);
+                QVERIFY2(!testenv::child<QWidget>(d, name)->isEnabled(), name);
             for (const char *name : {"编辑框订单号", "编辑框型号", "编辑框订单数量", "编辑框区域", "选择框区域",
                                      "选择框入库日期", "选择框出货日期", "日期框1", "日期框2", "编辑框备注"})
-                QVERIFY2(child<QWidget>(d, name)->isEnabled(), name);
-            child<QLineEdit>(d, "编辑框订单数量")->setText(QStringLiteral("２5箱"));
-            child<QPlainTextEdit>(d, "编辑框备注")->setPlainText(QStringLiteral("改"));
+                QVERIFY2(testenv::child<QWidget>(d, name)->isEnabled(), name);
+            testenv::child<QLineEdit>(d, "编辑框订单数量")->setText(QStringLiteral("２5箱"));
+            testenv::child<QPlainTextEdit>(d, "编辑框备注")->setPlainText(QStringLiteral("改"));
             click(d, "按钮修改");
         });
         QCOMPARE(result, int(QDialog::Accepted));
@@ -259,9 +239,9 @@ private Q_SLOTS:
         // Choosing "待定" makes it pending; a new date in is written when ticked.
         openOnRow(f, app, 1, [&](QDialog *d) {
             click(d, "按钮修改");
-            child<QRadioButton>(d, "单选框出货日期待定")->setChecked(true);
-            child<QCheckBox>(d, "选择框入库日期")->setChecked(true);
-            child<QDateEdit>(d, "日期框1")->setDate(QDate(2008, 6, 10));
+            testenv::child<QRadioButton>(d, "单选框出货日期待定")->setChecked(true);
+            testenv::child<QCheckBox>(d, "选择框入库日期")->setChecked(true);
+            testenv::child<QDateEdit>(d, "日期框1")->setDate(QDate(2008, 6, 10));
             click(d, "按钮修改");
         });
         QCOMPARE(app.store().rows().at(1).shipDate, platform::kEmptyDate);
@@ -272,7 +252,7 @@ private Q_SLOTS:
         // "取消" in edit mode saves nothing.
         openOnRow(f, app, 1, [&](QDialog *d) {
             click(d, "按钮修改");
-            child<QPlainTextEdit>(d, "编辑框备注")->setPlainText(QStringLiteral("不存"));
+            testenv::child<QPlainTextEdit>(d, "编辑框备注")->setPlainText(QStringLiteral("不存"));
             click(d, "按钮取消");
         });
         QCOMPARE(app.store().rows().at(1).remarks, QStringLiteral("改"));
@@ -281,24 +261,24 @@ private Q_SLOTS:
     void otherGoodsMovedToAnotherBin()
     {
         testenv::BinviewFixture f;
-        Application &app = startApp(f);
+        Application &app = f.start();
         addFour(app);
         // Make the other-goods record B2's only one, so B2 empties when it moves.
         app.store().first();
         app.store().skip(1);
         app.store().write(2, QStringLiteral("B9"));
         app.fullRefresh();
-        QCOMPARE(colourOf(app, QStringLiteral("B2")), QStringLiteral("蓝色"));
+        QCOMPARE(testenv::colourOf(app, QStringLiteral("B2")), QStringLiteral("蓝色"));
         openOnRow(f, app, 3, [&](QDialog *d) {
             QCOMPARE(shownOrderNo(d), kOtherGoodsOrderNo);
             click(d, "按钮修改");
             for (const char *name : {"编辑框订单号", "编辑框型号", "编辑框订单数量"})
-                QVERIFY2(!child<QWidget>(d, name)->isEnabled(), name);
-            QVERIFY(child<QWidget>(d, "编辑框区域")->isEnabled());
-            QVERIFY(child<QWidget>(d, "编辑框备注")->isEnabled());
-            QVERIFY(child<QWidget>(d, "分组框出货日期")->isEnabled());
-            child<QCheckBox>(d, "选择框区域")->setChecked(true);
-            child<QLineEdit>(d, "编辑框区域")->setText(QStringLiteral("D5"));
+                QVERIFY2(!testenv::child<QWidget>(d, name)->isEnabled(), name);
+            QVERIFY(testenv::child<QWidget>(d, "编辑框区域")->isEnabled());
+            QVERIFY(testenv::child<QWidget>(d, "编辑框备注")->isEnabled());
+            QVERIFY(testenv::child<QWidget>(d, "分组框出货日期")->isEnabled());
+            testenv::child<QCheckBox>(d, "选择框区域")->setChecked(true);
+            testenv::child<QLineEdit>(d, "编辑框区域")->setText(QStringLiteral("D5"));
             click(d, "按钮修改");
         });
         const OrderRecord r = app.store().rows().at(3);
@@ -308,8 +288,8 @@ private Q_SLOTS:
         QCOMPARE(r.quantity, 0);
         QCOMPARE(r.dateIn, day(2008, 6, 4));
         QCOMPARE(r.shipDate, platform::kEmptyDate);
-        QCOMPARE(colourOf(app, QStringLiteral("B2")), QStringLiteral("绿色"));
-        QCOMPARE(colourOf(app, QStringLiteral("D5")), QStringLiteral("蓝色"));
+        QCOMPARE(testenv::colourOf(app, QStringLiteral("B2")), QStringLiteral("绿色"));
+        QCOMPARE(testenv::colourOf(app, QStringLiteral("D5")), QStringLiteral("蓝色"));
         QCOMPARE(app.mainWindow()->orderList()->cell(3, 1), QStringLiteral("D5"));
     }
 
@@ -328,13 +308,13 @@ private Q_SLOTS:
         QFETCH(QString, typed);
         QFETCH(bool, warned);
         testenv::BinviewFixture f;
-        Application &app = startApp(f);
+        Application &app = f.start();
         addFour(app);
         QString after;
         openOnRow(f, app, 2, [&](QDialog *d) {
             click(d, "按钮上一条"); // the window's bin follows the record shown: B2
             click(d, "按钮修改");
-            QLineEdit *box = child<QLineEdit>(d, "编辑框区域");
+            QLineEdit *box = testenv::child<QLineEdit>(d, "编辑框区域");
             box->setText(typed);
             QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
             QCoreApplication::sendEvent(box, &out);
@@ -356,10 +336,10 @@ private Q_SLOTS:
     void deleteTheRecordShownAfterStepping()
     {
         testenv::BinviewFixture f;
-        Application &app = startApp(f);
+        Application &app = f.start();
         addFour(app);
         app.state().currentBin.clear();
-        QCOMPARE(colourOf(app, QStringLiteral("C3")), QStringLiteral("蓝色"));
+        QCOMPARE(testenv::colourOf(app, QStringLiteral("C3")), QStringLiteral("蓝色"));
         f.fakes.dialogs.answers = {platform::Answer::Cancel, platform::Answer::Ok};
         const int result = openOnRow(f, app, 0, [&](QDialog *d) {
             click(d, "按钮下一条");
@@ -377,21 +357,21 @@ private Q_SLOTS:
         for (const OrderRecord &r : app.store().rows())
             orderNos << r.orderNo;
         QCOMPARE(orderNos, (QStringList{QStringLiteral("2008-01"), QStringLiteral("2008-02"), kOtherGoodsOrderNo}));
-        QCOMPARE(colourOf(app, QStringLiteral("C3")), QStringLiteral("绿色"));
+        QCOMPARE(testenv::colourOf(app, QStringLiteral("C3")), QStringLiteral("绿色"));
         QCOMPARE(app.mainWindow()->orderList()->rowCount(), 3); // rebuilt
     }
 
     void failedSaveIsNotReportedAsSuccess()
     {
         testenv::BinviewFixture f;
-        Application &app = startApp(f);
+        Application &app = f.start();
         addFour(app);
         QVERIFY(failRemarksWrites(app.storePath()));
         bool stillOpen = false;
         openOnRow(f, app, 0, [&](QDialog *d) {
             click(d, "按钮修改");
-            child<QLineEdit>(d, "编辑框订单数量")->setText(QStringLiteral("99"));
-            child<QPlainTextEdit>(d, "编辑框备注")->setPlainText(QStringLiteral("boom"));
+            testenv::child<QLineEdit>(d, "编辑框订单数量")->setText(QStringLiteral("99"));
+            testenv::child<QPlainTextEdit>(d, "编辑框备注")->setPlainText(QStringLiteral("boom"));
             click(d, "按钮修改");
             stillOpen = d->isVisible() && d->result() != QDialog::Accepted;
             click(d, "按钮取消");
@@ -410,7 +390,7 @@ private Q_SLOTS:
     void balloon()
     {
         testenv::BinviewFixture f;
-        Application &app = startApp(f);
+        Application &app = f.start();
         addFour(app);
         QLabel *tip = binBalloon(app);
         QVERIFY(tip);

@@ -38,26 +38,6 @@ double day(const QDate &d)
     return platform::dateFromDateTime(QDateTime(d, QTime(0, 0)));
 }
 
-Application &startApp(testenv::BinviewFixture &f)
-{
-    Application &app = f.start();
-    app.openMainWindow(); // harmless when the start already opened it
-    return app;
-}
-
-QString colourOf(Application &app, const QString &bin)
-{
-    return platform::readProfileString(app.colourTablePath(), bin, QStringLiteral("颜色"));
-}
-
-template <typename T> T *child(QWidget *w, const char *name)
-{
-    T *c = w->findChild<T *>(QString::fromUtf8(name));
-    if (!c)
-        qWarning("no control %s", name);
-    return c;
-}
-
 void trigger(Application &app, const QString &bin, const char *item)
 {
     app.state().currentBin = bin;
@@ -133,7 +113,7 @@ private Q_SLOTS:
     void windowLayoutAndTitle()
     {
         testenv::BinviewFixture f;
-        Application &app = startApp(f);
+        Application &app = f.start();
         // The real way in: right-click on the tile, then the menu item.
         QTest::mouseClick(app.mainWindow()->zoneTile(QStringLiteral("B8")), Qt::RightButton);
         QCOMPARE(app.state().currentBin, QStringLiteral("B8"));
@@ -152,8 +132,8 @@ private Q_SLOTS:
             tabs << w->pages()->tabText(i);
         QCOMPARE(tabs, (QStringList{QStringLiteral("单一库位"), QStringLiteral("批量库位"),
                                     QStringLiteral("其他(杂物或合库情况)")}));
-        QCOMPARE(child<QLabel>(w, "标签加入警告1")->text(), QStringLiteral("加入区域B8"));
-        QCOMPARE(child<QLabel>(w, "标签加入警告")->text(), QStringLiteral("加入区域B8"));
+        QCOMPARE(testenv::child<QLabel>(w, "标签加入警告1")->text(), QStringLiteral("加入区域B8"));
+        QCOMPARE(testenv::child<QLabel>(w, "标签加入警告")->text(), QStringLiteral("加入区域B8"));
         for (const char *suffix : {"1", ""}) {
             const QString s = QString::fromUtf8(suffix);
             QWidget *page = w->pages()->widget(s.isEmpty() ? 1 : 0);
@@ -171,11 +151,11 @@ private Q_SLOTS:
             QCOMPARE(page->findChild<QRadioButton *>(QStringLiteral("单选框已定") + s)->text(),
                      QStringLiteral("出货日期已定"));
         }
-        QCOMPARE(child<QPlainTextEdit>(w, "编辑框输入详情")->height(), 111);
-        QVERIFY(child<QRadioButton>(w, "单选框待定其他")->isChecked());
+        QCOMPARE(testenv::child<QPlainTextEdit>(w, "编辑框输入详情")->height(), 111);
+        QVERIFY(testenv::child<QRadioButton>(w, "单选框待定其他")->isChecked());
 
         // "取消" closes without storing or changing state.
-        QTest::mouseClick(child<QPushButton>(w, "按钮取消输入新1"), Qt::LeftButton);
+        QTest::mouseClick(testenv::child<QPushButton>(w, "按钮取消输入新1"), Qt::LeftButton);
         QVERIFY(!orderEntryWindow(app));
         QCOMPARE(app.state().currentBin, QStringLiteral("B8"));
         QCOMPARE(app.store().count(), 0);
@@ -184,32 +164,32 @@ private Q_SLOTS:
     void singleEntryMissingFieldThenComplete()
     {
         testenv::BinviewFixture f;
-        Application &app = startApp(f);
+        Application &app = f.start();
         app.state().batchOrderNo = QStringLiteral("OLD"); // a batch in progress ends with a single entry
         app.state().batchModel = QStringLiteral("M");
         trigger(app, QStringLiteral("B8"), "单一库位");
         OrderEntryWindow *w = orderEntryWindow(app);
         fillOrderPage(w, QStringLiteral("1"), QStringLiteral("2008001"), QStringLiteral("VC-7"), QString());
-        child<QDateEdit>(w, "日期框入库时间1")->setDate(QDate(2008, 6, 20));
-        child<QDateEdit>(w, "日期框出货时间1")->setDate(QDate(2008, 6, 28));
-        child<QRadioButton>(w, "单选框已定1")->setChecked(true);
-        child<QPlainTextEdit>(w, "编辑框输入备注1")->setPlainText(QStringLiteral("加急"));
+        testenv::child<QDateEdit>(w, "日期框入库时间1")->setDate(QDate(2008, 6, 20));
+        testenv::child<QDateEdit>(w, "日期框出货时间1")->setDate(QDate(2008, 6, 28));
+        testenv::child<QRadioButton>(w, "单选框已定1")->setChecked(true);
+        testenv::child<QPlainTextEdit>(w, "编辑框输入备注1")->setPlainText(QStringLiteral("加急"));
 
-        QTest::mouseClick(child<QPushButton>(w, "按钮确认输入新1"), Qt::LeftButton);
+        QTest::mouseClick(testenv::child<QPushButton>(w, "按钮确认输入新1"), Qt::LeftButton);
         QCOMPARE(f.fakes.dialogs.messages.size(), 1);
         QVERIFY(
             sameMessage(f.fakes.dialogs.messages[0], QStringLiteral("请将各项信息输入完整！"), QStringLiteral("警告")));
         QCOMPARE(app.store().count(), 0);
         QCOMPARE(orderEntryWindow(app), w); // still open with its contents
-        QCOMPARE(child<QLineEdit>(w, "编辑框输入订单号1")->text(), QStringLiteral("2008001"));
+        QCOMPARE(testenv::child<QLineEdit>(w, "编辑框输入订单号1")->text(), QStringLiteral("2008001"));
 
-        child<QLineEdit>(w, "编辑框输入数量1")->setText(QStringLiteral("30"));
+        testenv::child<QLineEdit>(w, "编辑框输入数量1")->setText(QStringLiteral("30"));
         // While the success box is up the map already shows the order.
         QString colourDuringMessage;
         f.fakes.dialogs.onMessage = [&](const MessageRecord &) {
-            colourDuringMessage = colourOf(app, QStringLiteral("B8"));
+            colourDuringMessage = testenv::colourOf(app, QStringLiteral("B8"));
         };
-        QTest::mouseClick(child<QPushButton>(w, "按钮确认输入新1"), Qt::LeftButton);
+        QTest::mouseClick(testenv::child<QPushButton>(w, "按钮确认输入新1"), Qt::LeftButton);
         QCOMPARE(f.fakes.dialogs.messages.size(), 2);
         QVERIFY(
             sameMessage(f.fakes.dialogs.messages[1], QStringLiteral("加入成功！请继续加入！"), QStringLiteral("提示")));
@@ -236,14 +216,14 @@ private Q_SLOTS:
     void pendingShipDateIgnoresTheBox()
     {
         testenv::BinviewFixture f;
-        Application &app = startApp(f);
+        Application &app = f.start();
         trigger(app, QStringLiteral("C3"), "单一库位");
         OrderEntryWindow *w = orderEntryWindow(app);
         fillOrderPage(w, QStringLiteral("1"), QStringLiteral("A"), QStringLiteral("M"), QStringLiteral("1"));
-        child<QDateEdit>(w, "日期框出货时间1")->setDate(QDate(2008, 6, 27));
+        testenv::child<QDateEdit>(w, "日期框出货时间1")->setDate(QDate(2008, 6, 27));
         w->confirmSingle();
         QCOMPARE(records(app).value(0).ship, platform::kEmptyDate);
-        QCOMPARE(colourOf(app, QStringLiteral("C3")), QStringLiteral("蓝色"));
+        QCOMPARE(testenv::colourOf(app, QStringLiteral("C3")), QStringLiteral("蓝色"));
         refreshOrderList(app);
         QCOMPARE(app.mainWindow()->orderList()->cell(0, 5), QStringLiteral("待定"));
     }
@@ -266,12 +246,12 @@ private Q_SLOTS:
         QFETCH(QString, shown);
         QFETCH(int, stored);
         testenv::BinviewFixture f;
-        Application &app = startApp(f);
+        Application &app = f.start();
         trigger(app, QStringLiteral("A2"), "单一库位");
         OrderEntryWindow *w = orderEntryWindow(app);
         fillOrderPage(w, QStringLiteral("1"), QStringLiteral("N"), QStringLiteral("M"), QString());
         for (const char *name : {"编辑框输入数量1", "编辑框输入数量"}) {
-            QLineEdit *box = child<QLineEdit>(w, name);
+            QLineEdit *box = testenv::child<QLineEdit>(w, name);
             box->clear();
             if (!typed.isEmpty())
                 typeText(box, typed);
@@ -281,9 +261,9 @@ private Q_SLOTS:
             }
             QCOMPARE(box->text(), shown);
         }
-        QTest::keyClick(child<QLineEdit>(w, "编辑框输入数量1"), Qt::Key_Backspace);
-        QCOMPARE(child<QLineEdit>(w, "编辑框输入数量1")->text(), shown.chopped(1));
-        child<QLineEdit>(w, "编辑框输入数量1")->setText(shown);
+        QTest::keyClick(testenv::child<QLineEdit>(w, "编辑框输入数量1"), Qt::Key_Backspace);
+        QCOMPARE(testenv::child<QLineEdit>(w, "编辑框输入数量1")->text(), shown.chopped(1));
+        testenv::child<QLineEdit>(w, "编辑框输入数量1")->setText(shown);
         w->confirmSingle();
         QCOMPARE(records(app).value(0).qty, stored);
     }
@@ -291,7 +271,7 @@ private Q_SLOTS:
     void batchOverThreeFreeBins()
     {
         testenv::BinviewFixture f;
-        Application &app = startApp(f);
+        Application &app = f.start();
         trigger(app, QStringLiteral("C1"), "订单设置");
         OrderEntryWindow *w = orderEntryWindow(app);
         QVERIFY(w);
@@ -301,10 +281,10 @@ private Q_SLOTS:
         QVERIFY(sameMessage(f.fakes.dialogs.messages.last(), QStringLiteral("请将各项信息输入完整！"),
                             QStringLiteral("警告")));
         QVERIFY(app.state().batchOrderNo.isEmpty());
-        child<QLineEdit>(w, "编辑框输入数量")->setText(QStringLiteral("500"));
-        child<QDateEdit>(w, "日期框入库时间")->setDate(QDate(2008, 6, 25));
-        child<QPlainTextEdit>(w, "编辑框输入备注")->setPlainText(QStringLiteral("分三库"));
-        QTest::mouseClick(child<QPushButton>(w, "按钮确认输入新"), Qt::LeftButton);
+        testenv::child<QLineEdit>(w, "编辑框输入数量")->setText(QStringLiteral("500"));
+        testenv::child<QDateEdit>(w, "日期框入库时间")->setDate(QDate(2008, 6, 25));
+        testenv::child<QPlainTextEdit>(w, "编辑框输入备注")->setPlainText(QStringLiteral("分三库"));
+        QTest::mouseClick(testenv::child<QPushButton>(w, "按钮确认输入新"), Qt::LeftButton);
         QVERIFY(!orderEntryWindow(app));
         QVERIFY(sameMessage(f.fakes.dialogs.messages.last(), QStringLiteral("请右键点击相关空白库位进行加入！"),
                             QStringLiteral("提示")));
@@ -337,7 +317,7 @@ private Q_SLOTS:
             QCOMPARE(r.remarks, QStringLiteral("分三库"));
         }
         QCOMPARE(bins, (QStringList{QStringLiteral("C1"), QStringLiteral("C2"), QStringLiteral("E5")}));
-        QCOMPARE(colourOf(app, QStringLiteral("E5")), QStringLiteral("蓝色"));
+        QCOMPARE(testenv::colourOf(app, QStringLiteral("E5")), QStringLiteral("蓝色"));
 
         // Twice on the same bin: occupied now. "订单设置" is refused while the batch runs.
         f.fakes.dialogs.messages.clear();
@@ -378,7 +358,7 @@ private Q_SLOTS:
     void batchRefusals()
     {
         testenv::BinviewFixture f;
-        Application &app = startApp(f);
+        Application &app = f.start();
         testenv::addOrder(app.store(), QStringLiteral("X"), QStringLiteral("A1"), QStringLiteral("M"), 1, day(kToday),
                           0);
         trigger(app, QStringLiteral("A1"), "订单设置"); // occupied
@@ -397,8 +377,8 @@ private Q_SLOTS:
         OrderEntryWindow *w = orderEntryWindow(app);
         w->pages()->setCurrentIndex(1);
         fillOrderPage(w, QString(), QStringLiteral("NEW"), QStringLiteral("M2"), QStringLiteral("7"));
-        child<QRadioButton>(w, "单选框已定")->setChecked(true);
-        child<QDateEdit>(w, "日期框出货时间")->setDate(QDate(2008, 7, 1));
+        testenv::child<QRadioButton>(w, "单选框已定")->setChecked(true);
+        testenv::child<QDateEdit>(w, "日期框出货时间")->setDate(QDate(2008, 7, 1));
         w->confirmBatch();
         QCOMPARE(app.state().batchOrderNo, QStringLiteral("NEW"));
         QCOMPARE(app.state().batchQuantity, 7);
@@ -408,7 +388,7 @@ private Q_SLOTS:
     void otherGoodsIntoOccupiedBinAndCancel()
     {
         testenv::BinviewFixture f;
-        Application &app = startApp(f);
+        Application &app = f.start();
         testenv::addOrder(app.store(), QStringLiteral("2008-5"), QStringLiteral("E2"), QStringLiteral("M"), 3,
                           day(kToday), day(QDate(2008, 6, 27)));
         app.mapRefresh();
@@ -420,9 +400,9 @@ private Q_SLOTS:
         QVERIFY(sameMessage(f.fakes.dialogs.messages.last(), QStringLiteral("请将各项信息输入完整！"),
                             QStringLiteral("警告")));
 
-        child<QPlainTextEdit>(w, "编辑框输入详情")->setPlainText(QStringLiteral("合库 2008-1234 纸箱"));
-        child<QDateEdit>(w, "日期框入库时间其他")->setDate(QDate(2008, 6, 24));
-        child<QDateEdit>(w, "日期框出货时间其他")->setDate(QDate(2008, 7, 9)); // ignored while pending
+        testenv::child<QPlainTextEdit>(w, "编辑框输入详情")->setPlainText(QStringLiteral("合库 2008-1234 纸箱"));
+        testenv::child<QDateEdit>(w, "日期框入库时间其他")->setDate(QDate(2008, 6, 24));
+        testenv::child<QDateEdit>(w, "日期框出货时间其他")->setDate(QDate(2008, 7, 9)); // ignored while pending
         // Cancel: nothing stored, the map is refreshed all the same, the window stays.
         platform::writeProfileString(app.colourTablePath(), QStringLiteral("E2"), QStringLiteral("颜色"),
                                      QStringLiteral("绿色"));
@@ -432,11 +412,11 @@ private Q_SLOTS:
                             QStringLiteral("是否加入？\r\n备注:合库 2008-1234 纸箱\r\n入库日期:2008年6月24日"),
                             QStringLiteral("是否加入以下单？")));
         QCOMPARE(app.store().count(), 1);
-        QCOMPARE(colourOf(app, QStringLiteral("E2")), QStringLiteral("红色"));
+        QCOMPARE(testenv::colourOf(app, QStringLiteral("E2")), QStringLiteral("红色"));
         QCOMPARE(orderEntryWindow(app), w);
-        QCOMPARE(child<QPlainTextEdit>(w, "编辑框输入详情")->toPlainText(), QStringLiteral("合库 2008-1234 纸箱"));
+        QCOMPARE(testenv::child<QPlainTextEdit>(w, "编辑框输入详情")->toPlainText(), QStringLiteral("合库 2008-1234 纸箱"));
 
-        QTest::mouseClick(child<QPushButton>(w, "按钮确认输入新其他"), Qt::LeftButton);
+        QTest::mouseClick(testenv::child<QPushButton>(w, "按钮确认输入新其他"), Qt::LeftButton);
         QVERIFY(sameMessage(f.fakes.dialogs.messages.last(), QStringLiteral("加入成功！"), QStringLiteral("提示")));
         QVERIFY(!orderEntryWindow(app));
         const QList<Rec> rs = records(app);
@@ -455,9 +435,9 @@ private Q_SLOTS:
         // With "出货日期已定" the box's date is stored.
         trigger(app, QStringLiteral("E3"), "其他库位");
         w = orderEntryWindow(app);
-        child<QPlainTextEdit>(w, "编辑框输入详情")->setPlainText(QStringLiteral("杂物"));
-        child<QRadioButton>(w, "单选框已定其他")->setChecked(true);
-        child<QDateEdit>(w, "日期框出货时间其他")->setDate(QDate(2008, 7, 9));
+        testenv::child<QPlainTextEdit>(w, "编辑框输入详情")->setPlainText(QStringLiteral("杂物"));
+        testenv::child<QRadioButton>(w, "单选框已定其他")->setChecked(true);
+        testenv::child<QDateEdit>(w, "日期框出货时间其他")->setDate(QDate(2008, 7, 9));
         w->confirmOther();
         QCOMPARE(records(app).value(2).ship, day(QDate(2008, 7, 9)));
     }
@@ -465,7 +445,7 @@ private Q_SLOTS:
     void rightClickAnotherBinRetargetsTheOpenWindow()
     {
         testenv::BinviewFixture f;
-        Application &app = startApp(f);
+        Application &app = f.start();
         trigger(app, QStringLiteral("B1"), "单一库位");
         OrderEntryWindow *w = orderEntryWindow(app);
         QTest::mouseClick(app.mainWindow()->zoneTile(QStringLiteral("B2")), Qt::RightButton);
@@ -487,7 +467,7 @@ private Q_SLOTS:
     {
         QFETCH(int, path);
         testenv::BinviewFixture f;
-        Application &app = startApp(f);
+        Application &app = f.start();
         // The store file vanishes while the program runs.
         app.store().close();
         QVERIFY(QFile::remove(app.storePath()));
@@ -504,7 +484,7 @@ private Q_SLOTS:
         } else {
             trigger(app, QStringLiteral("B8"), "其他库位");
             w = orderEntryWindow(app);
-            child<QPlainTextEdit>(w, "编辑框输入详情")->setPlainText(QStringLiteral("杂物"));
+            testenv::child<QPlainTextEdit>(w, "编辑框输入详情")->setPlainText(QStringLiteral("杂物"));
             w->confirmOther();
         }
         const MessageRecord last = f.fakes.dialogs.messages.last();
@@ -516,7 +496,7 @@ private Q_SLOTS:
         QCOMPARE(app.state().batchOrderNo, QStringLiteral("B"));
         if (w)
             QCOMPARE(orderEntryWindow(app), w); // kept open for another try
-        QCOMPARE(colourOf(app, QStringLiteral("B8")), QStringLiteral("绿色"));
+        QCOMPARE(testenv::colourOf(app, QStringLiteral("B8")), QStringLiteral("绿色"));
         QVERIFY(!QFile::exists(app.storePath())); // nothing created behind the clerk's back
     }
 
@@ -524,13 +504,13 @@ private Q_SLOTS:
     void aFailedNewOrderLeavesNoPartialRecord()
     {
         testenv::BinviewFixture f;
-        Application &app = startApp(f);
+        Application &app = f.start();
         // The last field's write fails, as a full disk would make it.
         QVERIFY(failRemarksWrites(app.storePath()));
         trigger(app, QStringLiteral("B8"), "单一库位");
         OrderEntryWindow *w = orderEntryWindow(app);
         fillOrderPage(w, QStringLiteral("1"), QStringLiteral("N"), QStringLiteral("M"), QStringLiteral("5"));
-        child<QPlainTextEdit>(w, "编辑框输入备注1")->setPlainText(QStringLiteral("boom"));
+        testenv::child<QPlainTextEdit>(w, "编辑框输入备注1")->setPlainText(QStringLiteral("boom"));
         w->confirmSingle();
         QVERIFY(f.fakes.dialogs.messages.last().text.startsWith(QStringLiteral("加入失败！")));
         QVERIFY(f.fakes.dialogs.messages.last().text.contains(QStringLiteral("disk full")));
@@ -539,7 +519,7 @@ private Q_SLOTS:
         QCOMPARE(other.open(app.storePath()), OrderStore::Status::Open);
         QCOMPARE(other.count(), 0);
         // The clerk fixes the text and stores the order.
-        child<QPlainTextEdit>(w, "编辑框输入备注1")->setPlainText(QStringLiteral("ok"));
+        testenv::child<QPlainTextEdit>(w, "编辑框输入备注1")->setPlainText(QStringLiteral("ok"));
         w->confirmSingle();
         QCOMPARE(f.fakes.dialogs.messages.last().text, QStringLiteral("加入成功！请继续加入！"));
         QCOMPARE(other.count(), 1);

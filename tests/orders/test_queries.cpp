@@ -21,18 +21,6 @@ double day(int y, int m, int d)
     return platform::dateFromDateTime(QDateTime(QDate(y, m, d), QTime(0, 0)));
 }
 
-Application &startApp(testenv::BinviewFixture &f)
-{
-    Application &app = f.start();
-    app.openMainWindow(); // harmless when the start already opened it
-    return app;
-}
-
-QString colourOf(Application &app, const QString &bin)
-{
-    return platform::readProfileString(app.colourTablePath(), bin, QStringLiteral("颜色"));
-}
-
 QStringList column(Application &app, int c)
 {
     QStringList out;
@@ -106,7 +94,7 @@ private Q_SLOTS:
         QFETCH(QString, text);
         QFETCH(QStringList, bins);
         testenv::BinviewFixture f;
-        Application &app = startApp(f);
+        Application &app = f.start();
         addQueryStore(app);
         refreshOrderList(app);
         f.fakes.dialogs.inputs = {text};
@@ -120,7 +108,7 @@ private Q_SLOTS:
     void promptsCancelAndEmptyEntries()
     {
         testenv::BinviewFixture f;
-        Application &app = startApp(f);
+        Application &app = f.start();
         addQueryStore(app);
         refreshOrderList(app);
         const QStringList all = column(app, 0);
@@ -146,7 +134,7 @@ private Q_SLOTS:
     void queryStateAndSelectedRowRule()
     {
         testenv::BinviewFixture f;
-        Application &app = startApp(f);
+        Application &app = f.start();
         OrderStore &s = app.store();
         testenv::addOrder(s, QStringLiteral("X1"), QStringLiteral("B1"), QStringLiteral("M"), 1, day(2008, 6, 1), 0);
         testenv::addOrder(s, QStringLiteral("X2"), QStringLiteral("B2"), QStringLiteral("M"), 2, day(2008, 6, 1), 0);
@@ -177,7 +165,7 @@ private Q_SLOTS:
     void shippedGoodsClearing()
     {
         testenv::BinviewFixture f;
-        Application &app = startApp(f); // today is 2008-06-26
+        Application &app = f.start(); // today is 2008-06-26
         OrderStore &s = app.store();
         testenv::addOrder(s, QStringLiteral("yesterday"), QStringLiteral("A1"), QStringLiteral("M"), 1, day(2008, 6, 1),
                           day(2008, 6, 25));
@@ -194,7 +182,7 @@ private Q_SLOTS:
                           day(2008, 6, 20));
         addOther(s, QStringLiteral("C4"), QStringLiteral("杂物"));
         app.fullRefresh();
-        QCOMPARE(colourOf(app, QStringLiteral("A1")), QStringLiteral("黑色"));
+        QCOMPARE(testenv::colourOf(app, QStringLiteral("A1")), QStringLiteral("黑色"));
 
         f.fakes.dialogs.answers = {platform::Answer::Cancel};
         binview::clearShippedGoods(app);
@@ -207,9 +195,9 @@ private Q_SLOTS:
         QCOMPARE(column(app, 0), (QStringList{QStringLiteral("today"), QStringLiteral("pending"), kOtherGoodsOrderNo}));
         QCOMPARE(s.count(), 3);
         for (const char *bin : {"A1", "A4", "A5"})
-            QCOMPARE(colourOf(app, QString::fromUtf8(bin)), QStringLiteral("绿色"));
-        QCOMPARE(colourOf(app, QStringLiteral("A2")), QStringLiteral("黑色"));
-        QCOMPARE(colourOf(app, QStringLiteral("C4")), QStringLiteral("蓝色")); // from the record that stays
+            QCOMPARE(testenv::colourOf(app, QString::fromUtf8(bin)), QStringLiteral("绿色"));
+        QCOMPARE(testenv::colourOf(app, QStringLiteral("A2")), QStringLiteral("黑色"));
+        QCOMPARE(testenv::colourOf(app, QStringLiteral("C4")), QStringLiteral("蓝色")); // from the record that stays
 
         // A second run removes nothing but still rebuilds the list.
         app.mainWindow()->orderList()->clear();
@@ -221,7 +209,7 @@ private Q_SLOTS:
     void clearTheSelectedRowOfASharedBin()
     {
         testenv::BinviewFixture f;
-        Application &app = startApp(f);
+        Application &app = f.start();
         OrderStore &s = app.store();
         testenv::addOrder(s, QStringLiteral("first"), QStringLiteral("B2"), QStringLiteral("M"), 1, day(2008, 6, 1),
                           day(2008, 6, 27));
@@ -244,12 +232,12 @@ private Q_SLOTS:
         QCOMPARE(f.fakes.dialogs.messages.last().title, QStringLiteral("警告!"));
         QCOMPARE(app.state().selectedBin, QStringLiteral("B2"));
         QCOMPARE(column(app, 0), (QStringList{QStringLiteral("first"), QStringLiteral("alone")}));
-        QCOMPARE(colourOf(app, QStringLiteral("B2")), QStringLiteral("红色")); // recoloured from "first"
+        QCOMPARE(testenv::colourOf(app, QStringLiteral("B2")), QStringLiteral("红色")); // recoloured from "first"
 
         app.mainWindow()->orderView()->selectRow(1);
         clearSelectedBin(app);
         QCOMPARE(column(app, 0), QStringList{QStringLiteral("first")});
-        QCOMPARE(colourOf(app, QStringLiteral("C1")), QStringLiteral("绿色"));
+        QCOMPARE(testenv::colourOf(app, QStringLiteral("C1")), QStringLiteral("绿色"));
 
         // An out-of-date list: the row's record is gone, nothing happens and nothing is asked.
         const qsizetype asked = f.fakes.dialogs.messages.size();

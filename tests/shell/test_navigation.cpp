@@ -50,11 +50,6 @@ QAction *toolAction(MainWindow *w, const QString &text)
 
 const double kToday = platform::dateFromDateTime(QDateTime(QDate(2008, 6, 26), QTime(0, 0)));
 
-QString colourOf(Application &app, const QString &bin)
-{
-    return platform::readProfileString(app.colourTablePath(), bin, QStringLiteral("颜色"));
-}
-
 } // namespace
 
 class TestNavigation : public QObject {
@@ -133,7 +128,7 @@ private Q_SLOTS:
         QVERIFY(action);
         action->trigger();
         QCOMPARE(w->tabs()->currentIndex(), page);
-        QCOMPARE(colourOf(app, QStringLiteral("B3")) == QStringLiteral("红色"), colourPass);
+        QCOMPARE(testenv::colourOf(app, QStringLiteral("B3")) == QStringLiteral("红色"), colourPass);
         QCOMPARE(w->zoneTile(QStringLiteral("C2"))->colour() == packColour(0, 0, 0), paintsC);
         QCOMPARE(w->miniTile(QStringLiteral("C2"))->colour() == packColour(0, 0, 0), paintsC);
     }
@@ -198,7 +193,7 @@ private Q_SLOTS:
 
         MainWindow::findAction(nav->trayMenu(), QStringLiteral("库位总图"))->trigger();
         QCOMPARE(w->tabs()->currentIndex(), 0);
-        QCOMPARE(colourOf(app, QStringLiteral("D1")), QStringLiteral("蓝色"));
+        QCOMPARE(testenv::colourOf(app, QStringLiteral("D1")), QStringLiteral("蓝色"));
 
         MainWindow::findAction(nav->trayMenu(), QStringLiteral("关于Mivo"))->trigger();
         QCOMPARE(f.fakes.dialogs.modalTitles, QStringList{QStringLiteral("关于Mivo")});

@@ -28,6 +28,11 @@ binview::Application &BinviewFixture::start()
     return *app;
 }
 
+QString colourOf(binview::Application &app, const QString &bin)
+{
+    return platform::readProfileString(app.colourTablePath(), bin, binview::kColourKey);
+}
+
 void addOrder(binview::OrderStore &store, const QString &orderNo, const QString &bin, const QString &model,
               int quantity, double dateIn, double shipDate, const QString &remarks)
 {

@@ -5,6 +5,7 @@
 #include "platform/testing/fakeseams.h"
 
 #include <QTemporaryDir>
+#include <QWidget>
 
 #include <memory>
 
@@ -27,6 +28,18 @@ struct BinviewFixture {
     platform::testing::FakeSeams fakes;
     std::unique_ptr<binview::Application> app;
 };
+
+// The colour word of a bin in the application's colour table.
+QString colourOf(binview::Application &app, const QString &bin);
+
+// A named control of a window; warns (and gives null) when there is none.
+template <typename T> T *child(QWidget *w, const char *name)
+{
+    T *c = w->findChild<T *>(QString::fromUtf8(name));
+    if (!c)
+        qWarning("no control %s", name);
+    return c;
+}
 
 // Appends one record with the given fields straight through the store API.
 void addOrder(binview::OrderStore &store, const QString &orderNo, const QString &bin, const QString &model,
