@@ -7,7 +7,7 @@ JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
 
 PACKAGES := cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite \
             qt6-charts-dev libsodium-dev libbenchmark-dev libgl-dev libxkbcommon-dev \
-            xvfb xauth fonts-wqy-microhei imagemagick xdotool poppler-utils
+            qt6-translations-l10n xvfb xauth fonts-wqy-microhei imagemagick xdotool poppler-utils
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 

@@ -1,5 +1,6 @@
 #include "mivo/frame/application.h"
 #include "platform/qtseams.h"
+#include "platform/translations.h"
 
 #include <QApplication>
 #include <QFont>
@@ -7,6 +8,7 @@
 int main(int argc, char **argv)
 {
     QApplication qapp(argc, argv);
+    platform::installChineseQtTranslation(qapp);
     QApplication::setApplicationName(QStringLiteral("mivo"));
     // The personal list window has no owner; closing it must not end the program. Only the
     // exit confirmation does.

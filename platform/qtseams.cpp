@@ -1,5 +1,6 @@
 #include "platform/qtseams.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
 #include <QDesktopServices>
@@ -36,6 +37,14 @@ Answer QtDialogs::message(QWidget *parent, const QString &text, const QString &t
         break;
     case Buttons::RetryCancel: box.setStandardButtons(QMessageBox::Retry | QMessageBox::Cancel); break;
     }
+    // The programs speak Chinese even where Qt's own translation is missing.
+    const std::pair<QMessageBox::StandardButton, const char16_t *> captions[] = {
+        {QMessageBox::Ok, u"确定"}, {QMessageBox::Cancel, u"取消"}, {QMessageBox::Yes, u"是"},
+        {QMessageBox::No, u"否"}, {QMessageBox::Retry, u"重试"}};
+    for (const auto &[button, caption] : captions) {
+        if (QAbstractButton *b = box.button(button))
+            b->setText(QString::fromUtf16(caption));
+    }
     switch (box.exec()) {
     case QMessageBox::Ok: return Answer::Ok;
     case QMessageBox::Yes: return Answer::Yes;
@@ -48,11 +57,15 @@ Answer QtDialogs::message(QWidget *parent, const QString &text, const QString &t
 std::optional<QString> QtDialogs::input(QWidget *parent, const QString &prompt, const QString &title,
                                         const QString &initial)
 {
-    bool ok = false;
-    const QString text = QInputDialog::getText(parent, title, prompt, QLineEdit::Normal, initial, &ok);
-    if (!ok)
+    QInputDialog dialog(parent);
+    dialog.setWindowTitle(title.isEmpty() ? kDefaultMessageTitle : title);
+    dialog.setLabelText(prompt);
+    dialog.setTextValue(initial);
+    dialog.setOkButtonText(QStringLiteral("确定"));
+    dialog.setCancelButtonText(QStringLiteral("取消"));
+    if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
-    return text;
+    return dialog.textValue();
 }
 
 QString QtDialogs::openFileName(QWidget *parent, const QString &caption, const QString &folder,

@@ -212,6 +212,11 @@ void OrderEntryWindow::open(Page page)
     show();
     raise();
     activateWindow();
+    // The clerk types straight away into the page's first box.
+    QWidget *first = page == SinglePage ? static_cast<QWidget *>(single_.orderNo)
+                     : page == BatchPage ? static_cast<QWidget *>(batch_.orderNo)
+                                         : static_cast<QWidget *>(otherDetails_);
+    first->setFocus();
 }
 
 void OrderEntryWindow::closeEvent(QCloseEvent *event)

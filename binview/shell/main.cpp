@@ -1,11 +1,13 @@
 #include "binview/shell/application.h"
 #include "platform/qtseams.h"
+#include "platform/translations.h"
 
 #include <QApplication>
 
 int main(int argc, char **argv)
 {
     QApplication qapp(argc, argv);
+    platform::installChineseQtTranslation(qapp);
     QApplication::setApplicationName(QStringLiteral("binview"));
 
     platform::QtDialogs dialogs;
