@@ -13,7 +13,8 @@ namespace binview {
 class Application;
 class MainWindow;
 
-inline const QString kIntranetHost = QStringLiteral("192.168.1.10");
+// The intranet server (the same one the companion bar's handbook reads its documents from).
+inline const QString kIntranetHost = QStringLiteral("192.168.1.100");
 // The maker's message board on the intranet server.
 QString messageBoardAddress();
 
