@@ -200,6 +200,10 @@ void Navigation::listAll()
 
 void Navigation::hideToTray()
 {
+    if (!trayAvailable_) {
+        window_.showMinimized();
+        return;
+    }
     // One icon for the whole run: a later "隐藏" reuses it.
     if (!trayIcon_) {
         trayIcon_ = new QSystemTrayIcon(window_.windowIcon(), this);

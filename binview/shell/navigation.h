@@ -26,6 +26,9 @@ public:
     QToolBar *toolBar() const { return toolBar_; }
     QMenu *trayMenu() const { return trayMenu_; }
     QSystemTrayIcon *trayIcon() const { return trayIcon_; }
+    // Without a notification area a hidden window could not be shown again; "隐藏" then
+    // minimises it instead.
+    void setTrayAvailable(bool available) { trayAvailable_ = available; }
 
     // Commands that are only navigation.
     void overview();          // page 0, colour pass, statistics (no painting)
@@ -58,6 +61,7 @@ private:
     QToolBar *toolBar_ = nullptr;
     QMenu *trayMenu_ = nullptr;
     QSystemTrayIcon *trayIcon_ = nullptr;
+    bool trayAvailable_ = QSystemTrayIcon::isSystemTrayAvailable();
 };
 
 } // namespace binview

@@ -160,7 +160,17 @@ private Q_SLOTS:
         Application &app = f.start();
         MainWindow *w = app.mainWindow();
         Navigation *nav = w->navigation();
+        w->show();
+
+        // With no notification area the window is minimised, never lost.
+        nav->setTrayAvailable(false);
+        w->findChild<QPushButton *>(QStringLiteral("按钮托盘"))->click();
         QVERIFY(!nav->trayIcon());
+        QVERIFY(w->isVisible());
+        QVERIFY(w->isMinimized());
+        w->showNormal();
+
+        nav->setTrayAvailable(true);
         w->findChild<QPushButton *>(QStringLiteral("按钮托盘"))->click();
         QSystemTrayIcon *icon = nav->trayIcon();
         QVERIFY(icon);
