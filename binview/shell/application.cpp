@@ -147,12 +147,16 @@ void Application::paintZone(QChar zone)
     }
 }
 
+QString Application::todayDateText() const
+{
+    return platform::dateToText(platform::datePart(platform::dateFromDateTime(mainWindow_->todayValue())));
+}
+
 void Application::overviewStatistics()
 {
     if (!mainWindow_)
         return;
-    const QString dateText = platform::dateToText(platform::datePart(platform::dateFromDateTime(mainWindow_->todayValue())));
-    const OverviewStats stats = binview::overviewStats(queryView_, dateText);
+    const OverviewStats stats = binview::overviewStats(queryView_, todayDateText());
     state_.doubleRowCount = stats.doubleRowCount;
     mainWindow_->showUsage(stats);
     mainWindow_->setTodayInfo(stats.label);
@@ -169,8 +173,7 @@ void Application::shortTermFill()
 {
     if (!mainWindow_)
         return;
-    const QString dateText = platform::dateToText(platform::datePart(platform::dateFromDateTime(mainWindow_->todayValue())));
-    mainWindow_->setTodayInfo(shortTermText(dateText, queryView_.rowCount(), state_.doubleRowCount));
+    mainWindow_->setTodayInfo(shortTermText(todayDateText(), queryView_.rowCount(), state_.doubleRowCount));
 }
 
 void Application::confirmAndExit()

@@ -23,6 +23,8 @@ public:
     void startProgram();
     // Creates the live store and colour table from the templates when they are absent.
     void layOutLiveFiles();
+    // The date part of the today date box as date text; needs the main window.
+    QString todayDateText() const;
     void openMainWindow();
     void mapRefresh();
     void fullRefresh();

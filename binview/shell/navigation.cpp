@@ -193,9 +193,7 @@ void Navigation::shortTerm()
 
 void Navigation::listAll()
 {
-    window_.showPage(7);
-    window_.orderList()->clear();
-    app_.orderListFill();
+    refreshOrderList(app_);
 }
 
 void Navigation::hideToTray()
